@@ -1,0 +1,96 @@
+#include "basMain.h"
+
+#include "Kernel32.h"
+#include "TextServices.h"
+
+#include <cstring>
+
+namespace basMain {
+namespace {
+
+using namespace kernel32;
+
+constexpr std::size_t kNameCapacity = sizeof(PROCESSENTRY32::szExeFile);
+
+// A name lowered into a buffer as large as any image name. A text too long for
+// it cannot be the tail of an image name, so it keeps no characters and is
+// marked as matching nothing.
+struct LoweredName {
+    wchar_t chars[kNameCapacity];
+    std::size_t length = 0;
+    bool matchable = true;
+
+    std::wstring_view View() const { return {chars, length}; }
+};
+
+LoweredName LowerTarget(std::wstring_view targetName)
+{
+    LoweredName target;
+    if (targetName.size() > kNameCapacity) {
+        target.matchable = false;
+        return target;
+    }
+    targetName.copy(target.chars, targetName.size());
+    target.length = targetName.size();
+    text::LowerInPlace(target.chars, target.length);
+    return target;
+}
+
+// The image name is the part of szExeFile before its first NUL, read in the
+// ANSI code page.
+LoweredName LowerImageName(const PROCESSENTRY32& entry)
+{
+    LoweredName image;
+    const void* nul = std::memchr(entry.szExeFile, '\0', kNameCapacity);
+    const std::size_t bytes =
+        nul ? static_cast<std::size_t>(static_cast<const CHAR*>(nul) - entry.szExeFile) : kNameCapacity;
+    image.length = text::AnsiToWide(entry.szExeFile, bytes, image.chars, kNameCapacity);
+    text::LowerInPlace(image.chars, image.length);
+    return image;
+}
+
+bool EndsWith(const LoweredName& image, const LoweredName& target)
+{
+    const std::wstring_view name = image.View();
+    const std::wstring_view tail = target.View();
+    return target.matchable && name.size() >= tail.size() &&
+           name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void TerminateById(DWORD processId)
+{
+    // Results are not examined on purpose. A process that has exited or that
+    // we may not open yields a 0 handle; terminating and closing 0 then fail
+    // without effect, and the walk goes on.
+    const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, 0, processId);
+    TerminateProcess(process, 0);
+    CloseHandle(process);
+}
+
+}  // namespace
+
+void KillProcessesByName(std::wstring_view targetName)
+{
+    if (targetName.empty())
+        return;
+    const LoweredName target = LowerTarget(targetName);
+    // Ending ourselves would stop the walk half way, with matches left alive.
+    const DWORD ownProcessId = GetCurrentProcessId();
+
+    // Zero-filled, so that if no fetch succeeds the one pass of the loop sees
+    // an empty name, which matches no target.
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+
+    // Neither the snapshot nor the first fetch is examined: if either fails,
+    // the fetches fail and the loop runs once over the zeroed entry.
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    Process32First(snapshot, &entry);
+    do {
+        if (entry.th32ProcessID != ownProcessId && EndsWith(LowerImageName(entry), target))
+            TerminateById(entry.th32ProcessID);
+    } while (Process32Next(snapshot, &entry));
+    CloseHandle(snapshot);
+}
+
+}  // namespace basMain
