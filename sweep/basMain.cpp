@@ -3,6 +3,7 @@
 #include "Kernel32.h"
 #include "TextServices.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace basMain {
@@ -19,8 +20,6 @@ struct LoweredName {
     wchar_t chars[kNameCapacity];
     std::size_t length = 0;
     bool matchable = true;
-
-    std::wstring_view View() const { return {chars, length}; }
 };
 
 LoweredName LowerTarget(std::wstring_view targetName)
@@ -30,7 +29,7 @@ LoweredName LowerTarget(std::wstring_view targetName)
         target.matchable = false;
         return target;
     }
-    targetName.copy(target.chars, targetName.size());
+    std::copy_n(targetName.data(), targetName.size(), target.chars);
     target.length = targetName.size();
     text::LowerInPlace(target.chars, target.length);
     return target;
@@ -51,10 +50,8 @@ LoweredName LowerImageName(const PROCESSENTRY32& entry)
 
 bool EndsWith(const LoweredName& image, const LoweredName& target)
 {
-    const std::wstring_view name = image.View();
-    const std::wstring_view tail = target.View();
-    return target.matchable && name.size() >= tail.size() &&
-           name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+    return target.matchable && image.length >= target.length &&
+           std::equal(target.chars, target.chars + target.length, image.chars + image.length - target.length);
 }
 
 void TerminateById(DWORD processId)
