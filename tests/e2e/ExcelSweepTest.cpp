@@ -107,6 +107,33 @@ TEST(ExcelSweepWindow, LooksAsDescribedAt96Dpi)
     EXPECT_EQ(GetWindowLongW(label, GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
 }
 
+// Sets the DPI that programs started from now on see; puts back 96 after.
+class ScopedSystemDpi {
+public:
+    explicit ScopedSystemDpi(DWORD dpi) { Set(dpi); }
+    ~ScopedSystemDpi() { Set(96); }
+
+private:
+    static void Set(DWORD dpi)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+};
+
+TEST(ExcelSweepWindow, ScalesItsLayoutAndFontAt144Dpi)
+{
+    const ScopedSystemDpi dpi(144);
+    const Program program;
+    const HWND window = program.Window();
+    ASSERT_NE(window, nullptr);
+
+    RECT client;
+    GetClientRect(window, &client);
+    ExpectRect(client, Rect(0, 0, 468, 156));
+    ExpectRect(e2e::ClientRectOf(program.Control(L"Button"), window), Rect(126, 24, 126 + 200, 24 + 56));
+    ExpectRect(e2e::ClientRectOf(program.Control(L"Static"), window), Rect(87, 96, 87 + 281, 96 + 47));
+}
+
 TEST(ExcelSweepWindow, DrawsTheWarningInDarkOrangeAndShowsTheToolTipOnHover)
 {
     const Program program;
