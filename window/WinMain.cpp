@@ -3,8 +3,9 @@
 #include "Declare.h"
 #include "frmMain.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace {
 

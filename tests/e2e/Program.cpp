@@ -57,49 +57,17 @@ Program::Program(const std::wstring& imageName)
 {
     std::wstring path = BuiltProgram();
     if (!imageName.empty()) {
-        copy_ = standins::OwnFolder() + imageName;
-        if (!CopyFileW(path.c_str(), copy_.c_str(), FALSE))
-            throw std::runtime_error("cannot copy the program");
-        path = copy_;
+        copy_ = std::make_unique<standins::CopiedFile>(path, standins::OwnFolder() + imageName);
+        path = copy_->Path();
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + path + L"\"";
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_))
-        throw std::runtime_error("cannot start the program");
-    CloseHandle(process_.hThread);
-    process_.hThread = nullptr;
-    WaitForInputIdle(process_.hProcess, 10000);
-    window_ = WaitForWindow(process_.dwProcessId);
-}
-
-Program::~Program()
-{
-    if (!EndsWithin(0)) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hProcess);
-    if (!copy_.empty())
-        DeleteFileW(copy_.c_str());
+    process_ = std::make_unique<standins::ChildProcess>(path);
+    WaitForInputIdle(process_->Handle(), 10000);
+    window_ = WaitForWindow(process_->Id());
 }
 
 HWND Program::Control(const wchar_t* className) const
 {
     return FindWindowExW(window_, nullptr, className, nullptr);
-}
-
-bool Program::EndsWithin(DWORD milliseconds) const
-{
-    return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
-}
-
-DWORD Program::ExitCode() const
-{
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
 }
 
 void Program::Activate() const

@@ -2,8 +2,11 @@
 // real keyboard and mouse input.
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace e2e {
@@ -12,22 +15,21 @@ class Program {
 public:
     // Starts the built program; with `imageName`, a copy of it under that name.
     explicit Program(const std::wstring& imageName = L"");
-    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    DWORD Id() const { return process_.dwProcessId; }
+    DWORD Id() const { return process_->Id(); }
     HWND Window() const { return window_; }
     HWND Control(const wchar_t* className) const;
-    bool EndsWithin(DWORD milliseconds) const;
-    DWORD ExitCode() const;
+    bool EndsWithin(DWORD milliseconds) const { return process_->EndsWithin(milliseconds); }
+    DWORD ExitCode() const { return process_->ExitCode(); }
 
     // Brings the window to the front, as a user's click on it would.
     void Activate() const;
 
 private:
-    std::wstring copy_;
-    PROCESS_INFORMATION process_{};
+    std::unique_ptr<standins::CopiedFile> copy_;  // only when renamed
+    std::unique_ptr<standins::ChildProcess> process_;
     HWND window_ = nullptr;
 };
 

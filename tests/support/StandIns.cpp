@@ -2,13 +2,8 @@
 
 #include <tlhelp32.h>
 
-#include <stdexcept>
-
 namespace standins {
 namespace {
-
-// Leaves by itself after two minutes with this code, should a test not end it.
-constexpr DWORD kUnendedExitCode = 3;
 
 std::wstring NewTempFolder()
 {
@@ -32,47 +27,19 @@ std::wstring OwnFolder()
 }
 
 StandIn::StandIn(std::wstring imageName, const std::wstring& folder)
-    : imageName_(std::move(imageName)), path_(folder + imageName_)
+    : imageName_(std::move(imageName)),
+      file_(OwnFolder() + L"standin.exe", folder + imageName_),
+      process_(file_.Path())
 {
-    CreateDirectoryW(folder.c_str(), nullptr);
-    if (!CopyFileW((OwnFolder() + L"standin.exe").c_str(), path_.c_str(), FALSE))
-        throw std::runtime_error("cannot copy the stand-in program");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + path_ + L"\"";
-    if (!CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_))
-        throw std::runtime_error("cannot start a stand-in process");
-    CloseHandle(process_.hThread);
-    process_.hThread = nullptr;
-}
-
-StandIn::~StandIn()
-{
-    if (IsRunning()) {
-        TerminateProcess(process_.hProcess, kUnendedExitCode);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hProcess);
-    DeleteFileW(path_.c_str());
-}
-
-bool StandIn::EndsWithin(DWORD milliseconds) const
-{
-    return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
-}
-
-DWORD StandIn::ExitCode() const
-{
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
 }
 
 StandIns::StandIns(const std::vector<std::wstring>& imageNames) : root_(NewTempFolder())
 {
-    for (std::size_t i = 0; i < imageNames.size(); ++i)
-        standIns_.push_back(std::make_unique<StandIn>(imageNames[i], root_ + std::to_wstring(i) + L"\\"));
+    for (std::size_t i = 0; i < imageNames.size(); ++i) {
+        const std::wstring folder = root_ + std::to_wstring(i) + L"\\";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        standIns_.push_back(std::make_unique<StandIn>(imageNames[i], folder));
+    }
 }
 
 StandIns::~StandIns()
@@ -107,8 +74,8 @@ std::vector<std::wstring> ForeignMatches(const std::wstring& target, const Stand
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        const bool ours_or_excepted = ours.Contains(entry.th32ProcessID) || entry.th32ProcessID == exceptId;
-        if (!ours_or_excepted && EndsWithIgnoringCase(entry.szExeFile, target))
+        const bool oursOrExcepted = ours.Contains(entry.th32ProcessID) || entry.th32ProcessID == exceptId;
+        if (!oursOrExcepted && EndsWithIgnoringCase(entry.szExeFile, target))
             foreign.push_back(entry.szExeFile);
     }
     CloseHandle(snapshot);

@@ -2,6 +2,8 @@
 // process a test may end is one of these; see `ForeignMatches`.
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -13,20 +15,17 @@ namespace standins {
 class StandIn {
 public:
     StandIn(std::wstring imageName, const std::wstring& folder);
-    ~StandIn();
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
 
     const std::wstring& ImageName() const { return imageName_; }
-    DWORD Id() const { return process_.dwProcessId; }
-    bool EndsWithin(DWORD milliseconds) const;
-    bool IsRunning() const { return !EndsWithin(0); }
-    DWORD ExitCode() const;
+    DWORD Id() const { return process_.Id(); }
+    bool EndsWithin(DWORD milliseconds) const { return process_.EndsWithin(milliseconds); }
+    bool IsRunning() const { return process_.IsRunning(); }
+    DWORD ExitCode() const { return process_.ExitCode(); }
 
 private:
     std::wstring imageName_;
-    std::wstring path_;
-    PROCESS_INFORMATION process_{};
+    CopiedFile file_;        // declared first: it goes after the process has ended
+    ChildProcess process_;
 };
 
 // Copies of the idle program, each in a folder of its own so that names may

@@ -1,13 +1,8 @@
-// The entry of every test that starts, ends or drives real processes. Those
-// tests end whatever a sweep matches, so they run only under Wine, whose
-// processes are those of a throwaway prefix, never on a real Windows machine.
-#include <gtest/gtest.h>
+#include "WineOnly.h"
 
 #include <windows.h>
 
-#include <cstdio>
-
-namespace {
+namespace wine {
 
 bool RunningUnderWine()
 {
@@ -15,14 +10,4 @@ bool RunningUnderWine()
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
-{
-    if (!RunningUnderWine()) {
-        std::fprintf(stderr, "Refusing to run: these tests end processes and run only under Wine.\n");
-        return 2;
-    }
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+}  // namespace wine
