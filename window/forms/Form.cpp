@@ -102,7 +102,9 @@ bool Form::Load()
     owner_ = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, Instance(), nullptr);
     if (CreateWindowExW(kFormExStyle, kFormClass, description_.caption, kFormStyle, 0, 0, 0, 0, owner_, nullptr,
                         Instance(), this) == nullptr) {
-        DestroyWindow(owner_);
+        // A form that got as far as WM_NCCREATE has destroyed its owner already.
+        if (owner_ != nullptr)
+            DestroyWindow(owner_);
         owner_ = nullptr;
         return false;
     }
@@ -130,6 +132,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         form->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        ++openForms;  // from here on, WM_NCDESTROY comes whatever happens
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return form != nullptr ? form->OnMessage(message, wParam, lParam)
@@ -185,7 +188,6 @@ bool Form::OnCreate()
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     ApplyDpi(DpiOf(window_));
     SizeAndCentre();
-    ++openForms;
     return true;
 }
 

@@ -44,6 +44,28 @@ TEST_F(frmMainTest, WindowCarriesTheProgramIcon)
     EXPECT_NE(SendMessageW(form.Handle(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
+TEST_F(frmMainTest, MovedToA144DpiMonitorTakesTheSuggestedRectAndScalesItsControlsAndFont)
+{
+    const RECT suggested{10, 20, 10 + 500, 20 + 220};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    RECT frame, button;
+    GetWindowRect(form.Handle(), &frame);
+    EXPECT_EQ(frame.left, 10);
+    EXPECT_EQ(frame.top, 20);
+    EXPECT_EQ(frame.right, 510);
+    EXPECT_EQ(frame.bottom, 240);
+    GetWindowRect(Control(L"Button"), &button);
+    MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, 126);
+    EXPECT_EQ(button.top, 24);
+    EXPECT_EQ(button.right - button.left, 200);
+    EXPECT_EQ(button.bottom - button.top, 56);
+    LOGFONTW logFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(L"Static"), WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
+    EXPECT_EQ(logFont.lfHeight, -18);
+}
+
 TEST_F(frmMainTest, ClosingTheLastFormEndsTheMessageLoop)
 {
     PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
