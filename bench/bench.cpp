@@ -6,8 +6,9 @@
 #include "StandIns.h"
 #include "WineOnly.h"
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
