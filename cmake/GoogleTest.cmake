@@ -31,6 +31,7 @@ function(excelsweep_add_test name)
     if(WIN32)
         target_link_options(${name} PRIVATE -static)
         set_tests_properties(${name} PROPERTIES
+            LABELS wine
             FIXTURES_REQUIRED WineSession
             RESOURCE_LOCK WineDesktop
             ENVIRONMENT "EXCELSWEEP_WINE_SESSION=${EXCELSWEEP_WINE_SESSION};EXCELSWEEP_WINE_TIMEOUT=${ARG_TIMEOUT}")

@@ -7,8 +7,8 @@ function(excelsweep_lean_code target)
     endif()
 endfunction()
 
-# How a shipped executable is linked: a GUI program with a Unicode entry, ASLR,
-# DEP and terminal-server awareness; the C and C++ runtimes linked in, so that
+# How a shipped executable is linked: a GUI program with a Unicode entry, ASLR
+# (high-entropy on x64), DEP and terminal-server awareness; the C and C++ runtimes linked in, so that
 # it needs only Windows' own DLLs; no timestamp and no build paths, so that two
 # builds of one commit give the same bytes.
 function(excelsweep_harden target)
@@ -22,5 +22,8 @@ function(excelsweep_harden target)
             -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
         target_link_options(${target} PRIVATE -municode -static -s -Wl,--gc-sections
             -Wl,--dynamicbase -Wl,--nxcompat -Wl,--tsaware -Wl,--no-insert-timestamp)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+            target_link_options(${target} PRIVATE -Wl,--high-entropy-va)
+        endif()
     endif()
 endfunction()

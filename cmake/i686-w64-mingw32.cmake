@@ -1,16 +1,7 @@
-# Cross-compiling the 32-bit Windows program with MinGW-w64. Its tests run
-# under Wine, in the session that tests/wine/session starts.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit (x86) Windows program, cross-compiled with MinGW-w64 GCC.
+set(EXCELSWEEP_MINGW_TRIPLE i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
 # The posix thread model: GoogleTest needs std::thread and std::mutex.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run)
+set(CMAKE_C_COMPILER ${EXCELSWEEP_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${EXCELSWEEP_MINGW_TRIPLE}-g++-posix)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)

@@ -1,0 +1,7 @@
+# The 64-bit (x64) Windows program, cross-compiled with MinGW-w64 GCC.
+set(EXCELSWEEP_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+# The posix thread model: GoogleTest needs std::thread and std::mutex.
+set(CMAKE_C_COMPILER ${EXCELSWEEP_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${EXCELSWEEP_MINGW_TRIPLE}-g++-posix)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
