@@ -62,4 +62,20 @@ DWORD GetCurrentProcessId()
     return call();
 }
 
+BOOL GetProcessTimes(HANDLE hProcess, FILETIME* lpCreationTime, FILETIME* lpExitTime, FILETIME* lpKernelTime,
+                     FILETIME* lpUserTime)
+{
+    static const auto call =
+        Declared<BOOL(__stdcall*)(HANDLE, FILETIME*, FILETIME*, FILETIME*, FILETIME*)>("GetProcessTimes");
+    return call(hProcess, lpCreationTime, lpExitTime, lpKernelTime, lpUserTime);
+}
+
+void GetSystemTimePreciseAsFileTime(FILETIME* lpSystemTimeAsFileTime)
+{
+    using Clock = void(__stdcall*)(FILETIME*);
+    static const auto precise = declare::Bind<Clock>(L"kernel32.dll", "GetSystemTimePreciseAsFileTime");
+    static const auto call = precise != nullptr ? precise : Declared<Clock>("GetSystemTimeAsFileTime");
+    call(lpSystemTimeAsFileTime);
+}
+
 }  // namespace kernel32

@@ -1,5 +1,5 @@
 // Our own declarations of the kernel32 calls the sweep makes, in the ANSI
-// forms and 32-bit layouts the program uses. They live in a namespace of their
+// forms and the layouts of the architecture built for. They live in a namespace of their
 // own and must not meet <windows.h> in one translation unit, whose macros
 // (PROCESS_ALL_ACCESS among them) would clash with these names.
 #pragma once
@@ -33,8 +33,14 @@ struct PROCESSENTRY32 {
     DWORD dwFlags;
     CHAR szExeFile[260];
 };
-static_assert(sizeof(void*) != 4 || sizeof(PROCESSENTRY32) == 296,
-              "PROCESSENTRY32 must have the 296-byte layout of 32-bit Windows");
+static_assert(sizeof(PROCESSENTRY32) == (sizeof(void*) == 4 ? 296 : 304),
+              "PROCESSENTRY32 must have the layout of Windows: 296 bytes in 32-bit code, 304 in 64-bit");
+
+// A time in 100-nanosecond ticks since 1601, in two halves.
+struct FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+};
 
 // Each call binds its kernel32 export by name the first time it is made.
 HANDLE CreateToolhelp32Snapshot(DWORD dwFlags, DWORD th32ProcessID);
@@ -44,5 +50,10 @@ HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId
 BOOL TerminateProcess(HANDLE hProcess, DWORD uExitCode);
 BOOL CloseHandle(HANDLE hObject);
 DWORD GetCurrentProcessId();
+BOOL GetProcessTimes(HANDLE hProcess, FILETIME* lpCreationTime, FILETIME* lpExitTime, FILETIME* lpKernelTime,
+                     FILETIME* lpUserTime);
+// Windows 8 and later; on older systems this reads GetSystemTimeAsFileTime,
+// which lags the precise clock by up to a tick.
+void GetSystemTimePreciseAsFileTime(FILETIME* lpSystemTimeAsFileTime);
 
 }  // namespace kernel32

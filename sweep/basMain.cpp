@@ -4,6 +4,7 @@
 #include "TextServices.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace basMain {
@@ -54,13 +55,29 @@ bool EndsWith(const LoweredName& image, const LoweredName& target)
            std::equal(target.chars, target.chars + target.length, image.chars + image.length - target.length);
 }
 
-void TerminateById(DWORD processId)
+std::uint64_t Ticks(const FILETIME& time)
 {
-    // Results are not examined on purpose. A process that has exited or that
-    // we may not open yields a 0 handle; terminating and closing 0 then fail
-    // without effect, and the walk goes on.
+    return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+// Whether an opened process is the one the snapshot listed. The id of a
+// process that has exited since is soon given to a new process, which was
+// created after the snapshot. A process whose creation time cannot be read
+// cannot be told apart from such a newcomer, so it counts as one.
+bool WasListed(HANDLE process, std::uint64_t snapshotTime)
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    return GetProcessTimes(process, &created, &exited, &kernel, &user) && Ticks(created) <= snapshotTime;
+}
+
+void TerminateListedProcess(DWORD processId, std::uint64_t snapshotTime)
+{
+    // A process that has exited or that we may not open yields a 0 handle.
+    // Terminating and closing 0 are called all the same, on purpose: they
+    // fail without effect, and the walk goes on.
     const HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, 0, processId);
-    TerminateProcess(process, 0);
+    if (process == nullptr || WasListed(process, snapshotTime))
+        TerminateProcess(process, 0);
     CloseHandle(process);
 }
 
@@ -80,12 +97,15 @@ void KillProcessesByName(std::wstring_view targetName)
     entry.dwSize = sizeof entry;
 
     // Neither the snapshot nor the first fetch is examined: if either fails,
-    // the fetches fail and the loop runs once over the zeroed entry.
+    // the fetches fail and the loop runs once over the zeroed entry. Every
+    // process the snapshot lists was created before the clock is read.
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    FILETIME snapshotTime{};
+    GetSystemTimePreciseAsFileTime(&snapshotTime);
     Process32First(snapshot, &entry);
     do {
         if (entry.th32ProcessID != ownProcessId && EndsWith(LowerImageName(entry), target))
-            TerminateById(entry.th32ProcessID);
+            TerminateListedProcess(entry.th32ProcessID, Ticks(snapshotTime));
     } while (Process32Next(snapshot, &entry));
     CloseHandle(snapshot);
 }

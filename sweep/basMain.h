@@ -6,9 +6,10 @@
 namespace basMain {
 
 // Forcibly ends, with exit code 0, every process whose image name ends with
-// `targetName`, ignoring case; the calling process itself is always spared.
+// `targetName`, ignoring case; the calling process itself is always spared,
+// and so is a process that took the id of a listed one after the snapshot.
 // An empty name does nothing. Nothing is reported: a process that cannot be
-// opened or ended is passed over.
+// opened, identified or ended is passed over.
 void KillProcessesByName(std::wstring_view targetName);
 
 }  // namespace basMain

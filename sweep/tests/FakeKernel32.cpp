@@ -1,6 +1,7 @@
 // Link-time replacement for Kernel32.cpp in the tests of the sweep.
 #include "FakeKernel32.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -56,8 +57,21 @@ BOOL Fetch(HANDLE snapshot, PROCESSENTRY32* entry)
     *entry = PROCESSENTRY32{};
     entry->dwSize = size;
     entry->th32ProcessID = process.id;
-    std::strncpy(entry->szExeFile, process.imageName.c_str(), sizeof entry->szExeFile);
+    std::memcpy(entry->szExeFile, process.imageName.data(),
+                std::min(process.imageName.size(), sizeof entry->szExeFile));
     return 1;
+}
+
+HANDLE Opened(HANDLE handle)
+{
+    if (handle != nullptr && handle != kInvalidHandle)
+        fake.openHandles.insert(Name(handle));
+    return handle;
+}
+
+FILETIME ToFileTime(std::uint64_t ticks)
+{
+    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
 }
 
 const FakeProcess* Find(DWORD id)
@@ -81,7 +95,7 @@ HANDLE CreateToolhelp32Snapshot(DWORD dwFlags, DWORD th32ProcessID)
         ") = " + Name(result));
     snapshotted = fake.snapshotFails ? std::vector<FakeProcess>{} : fake.processes;
     nextEntry = 0;
-    return result;
+    return Opened(result);
 }
 
 BOOL Process32First(HANDLE hSnapshot, PROCESSENTRY32* lppe)
@@ -106,7 +120,7 @@ HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId
                               : nullptr;
     Log("OpenProcess(" + Hex(dwDesiredAccess) + ", " + std::to_string(bInheritHandle) + ", " +
         std::to_string(dwProcessId) + ") = " + Name(result));
-    return result;
+    return Opened(result);
 }
 
 BOOL TerminateProcess(HANDLE hProcess, DWORD uExitCode)
@@ -123,13 +137,38 @@ BOOL TerminateProcess(HANDLE hProcess, DWORD uExitCode)
 BOOL CloseHandle(HANDLE hObject)
 {
     Log("CloseHandle(" + Name(hObject) + ")");
-    return hObject != nullptr && hObject != kInvalidHandle;
+    const auto open = fake.openHandles.find(Name(hObject));
+    if (open == fake.openHandles.end())
+        return 0;
+    fake.openHandles.erase(open);
+    return 1;
 }
 
 DWORD GetCurrentProcessId()
 {
     Log("GetCurrentProcessId()");
     return fake.ownProcessId;
+}
+
+BOOL GetProcessTimes(HANDLE hProcess, FILETIME* lpCreationTime, FILETIME* lpExitTime, FILETIME* lpKernelTime,
+                     FILETIME* lpUserTime)
+{
+    const auto value = reinterpret_cast<std::uintptr_t>(hProcess);
+    const FakeProcess* process = value >= kProcessBase ? Find(static_cast<DWORD>(value - kProcessBase)) : nullptr;
+    if (process == nullptr || !process->timesReadable) {
+        Log("GetProcessTimes(" + Name(hProcess) + ") = failed");
+        return 0;
+    }
+    Log("GetProcessTimes(" + Name(hProcess) + ") = created " + std::to_string(process->createdAt));
+    *lpCreationTime = ToFileTime(process->createdAt);
+    *lpExitTime = *lpKernelTime = *lpUserTime = FILETIME{};
+    return 1;
+}
+
+void GetSystemTimePreciseAsFileTime(FILETIME* lpSystemTimeAsFileTime)
+{
+    Log("GetSystemTimePreciseAsFileTime() = " + std::to_string(kSnapshotTime));
+    *lpSystemTimeAsFileTime = ToFileTime(kSnapshotTime);
 }
 
 }  // namespace kernel32

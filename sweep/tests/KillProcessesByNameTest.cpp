@@ -6,7 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -16,10 +18,14 @@ namespace {
 // The size of the ANSI record: 296 bytes in a 32-bit program, wider where
 // pointers are 64 bits.
 const std::string kRecordSize = std::to_string(sizeof(void*) == 4 ? 296 : 304);
+const std::string kClockRead = "GetSystemTimePreciseAsFileTime() = " + std::to_string(kSnapshotTime);
+const std::string kCreatedBefore = "created " + std::to_string(kSnapshotTime - 1);
 
 class KillProcessesByNameTest : public ::testing::Test {
 protected:
     void SetUp() override { Fake() = FakeSystem{}; }
+    // Whatever a sweep did, it closed every handle it opened.
+    void TearDown() override { EXPECT_THAT(System().openHandles, IsEmpty()); }
 
     FakeSystem& System() { return Fake(); }
 };
@@ -34,14 +40,17 @@ TEST_F(KillProcessesByNameTest, EndsEveryMatchWithExactCallsInOrder)
     EXPECT_THAT(System().calls,
                 ElementsAre("GetCurrentProcessId()",
                             "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                            kClockRead,
                             "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
                             "Process32Next(hSnapshot)",
                             "OpenProcess(0x001F0FFF, 0, 200) = hProcess200",
+                            "GetProcessTimes(hProcess200) = " + kCreatedBefore,
                             "TerminateProcess(hProcess200, 0)",
                             "CloseHandle(hProcess200)",
                             "Process32Next(hSnapshot)",
                             "Process32Next(hSnapshot)",
                             "OpenProcess(0x001F0FFF, 0, 400) = hProcess400",
+                            "GetProcessTimes(hProcess400) = " + kCreatedBefore,
                             "TerminateProcess(hProcess400, 0)",
                             "CloseHandle(hProcess400)",
                             "Process32Next(hSnapshot)",
@@ -51,7 +60,7 @@ TEST_F(KillProcessesByNameTest, EndsEveryMatchWithExactCallsInOrder)
 }
 
 struct MatchCase {
-    const char* imageName;
+    std::string imageName;
     const wchar_t* target;
     bool ends;
 };
@@ -76,9 +85,10 @@ TEST_F(KillProcessesByNameTest, MatchesImageNamesEndingWithTheTargetInAnyCase)
         {"EXCEL.EXE", L"EXCEL *32.EXE", false},
         {"EXCEL32.EXE", L"EXCEL *32.EXE", false},
         {"\xC9XCEL.EXE", L"EXCEL.EXE", false},  // no accent folding
+        {std::string(251, 'A') + "EXCEL.EXE", L"EXCEL.EXE", true},  // all 260 bytes, no NUL
     };
     for (const MatchCase& c : cases) {
-        SCOPED_TRACE(std::string(c.imageName) + " against " + std::string(c.target, c.target + wcslen(c.target)));
+        SCOPED_TRACE(c.imageName + " against " + std::string(c.target, c.target + wcslen(c.target)));
         Fake() = FakeSystem{};
         System().processes = {{42, c.imageName}};
 
@@ -129,6 +139,7 @@ TEST_F(KillProcessesByNameTest, FailedSnapshotMakesOnePassOverTheZeroedRecordAnd
     EXPECT_THAT(System().calls,
                 ElementsAre("GetCurrentProcessId()",
                             "CreateToolhelp32Snapshot(2, 0) = INVALID_HANDLE_VALUE",
+                            kClockRead,
                             "Process32First(INVALID_HANDLE_VALUE, dwSize " + kRecordSize + ", zeroed)",
                             "Process32Next(INVALID_HANDLE_VALUE)",
                             "CloseHandle(INVALID_HANDLE_VALUE)"));
@@ -142,6 +153,7 @@ TEST_F(KillProcessesByNameTest, FailedFirstFetchMakesOnePassOverTheZeroedRecord)
     EXPECT_THAT(System().calls,
                 ElementsAre("GetCurrentProcessId()",
                             "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                            kClockRead,
                             "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
                             "Process32Next(hSnapshot)",
                             "CloseHandle(hSnapshot)"));
@@ -156,17 +168,74 @@ TEST_F(KillProcessesByNameTest, ProcessThatCannotBeOpenedIsPassedOver)
     EXPECT_THAT(System().calls,
                 ElementsAre("GetCurrentProcessId()",
                             "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                            kClockRead,
                             "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
                             "OpenProcess(0x001F0FFF, 0, 20) = 0",
                             "TerminateProcess(0, 0)",
                             "CloseHandle(0)",
                             "Process32Next(hSnapshot)",
                             "OpenProcess(0x001F0FFF, 0, 30) = hProcess30",
+                            "GetProcessTimes(hProcess30) = " + kCreatedBefore,
                             "TerminateProcess(hProcess30, 0)",
                             "CloseHandle(hProcess30)",
                             "Process32Next(hSnapshot)",
                             "CloseHandle(hSnapshot)"));
     EXPECT_THAT(System().ended, ElementsAre(30));
+}
+
+// The listed EXCEL.EXE has exited since the snapshot, and its id may now
+// belong to another program.
+struct ReusedIdCase {
+    const char* holder;
+    std::uint64_t createdAt;
+    bool timesReadable;
+    bool ends;
+};
+
+TEST_F(KillProcessesByNameTest, EndsOnlyAProcessCreatedNoLaterThanTheSnapshot)
+{
+    const ReusedIdCase cases[] = {
+        {"created before the snapshot", kSnapshotTime - 1, true, true},
+        {"created as the clock was read", kSnapshotTime, true, true},
+        {"created a tick later: a newcomer", kSnapshotTime + 1, true, false},
+        {"later by the high half, with a lower low half", ((kSnapshotTime >> 32) + 1) << 32, true, false},
+        {"whose creation time cannot be read", kSnapshotTime - 1, false, false},
+    };
+    for (const ReusedIdCase& c : cases) {
+        SCOPED_TRACE(c.holder);
+        Fake() = FakeSystem{};
+        FakeProcess holder{20, "EXCEL.EXE"};
+        holder.createdAt = c.createdAt;
+        holder.timesReadable = c.timesReadable;
+        System().processes = {holder, {30, "EXCEL.EXE"}};
+
+        basMain::KillProcessesByName(L"EXCEL.EXE");
+
+        const std::vector<kernel32::DWORD> expected = c.ends ? std::vector<kernel32::DWORD>{20, 30}
+                                                             : std::vector<kernel32::DWORD>{30};
+        EXPECT_EQ(System().ended, expected);
+        EXPECT_THAT(System().openHandles, IsEmpty());
+    }
+}
+
+TEST_F(KillProcessesByNameTest, ANewcomerHoldingAListedIdIsClosedWithoutBeingEnded)
+{
+    FakeProcess newcomer{20, "EXCEL.EXE"};
+    newcomer.createdAt = kSnapshotTime + 1;
+    System().processes = {newcomer};
+
+    basMain::KillProcessesByName(L"EXCEL.EXE");
+
+    EXPECT_THAT(System().calls,
+                ElementsAre("GetCurrentProcessId()",
+                            "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                            kClockRead,
+                            "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
+                            "OpenProcess(0x001F0FFF, 0, 20) = hProcess20",
+                            "GetProcessTimes(hProcess20) = created " + std::to_string(kSnapshotTime + 1),
+                            "CloseHandle(hProcess20)",
+                            "Process32Next(hSnapshot)",
+                            "CloseHandle(hSnapshot)"));
 }
 
 TEST_F(KillProcessesByNameTest, SparesTheCallingProcessAndWalksOnPastIt)

@@ -53,4 +53,42 @@ TEST(KillProcessesByNameWine, SweepForThe32BitNameSparesExcelExe)
     ExpectSweepEndsExactlyTheMatches({L"EXCEL *32.EXE", {L"EXCEL.EXE", L"excel32.exe"}});
 }
 
+// The handles this process has open. Wine 8 answers GetProcessHandleCount
+// with 0 whatever is open; there, each handle value in turn is asked whether
+// it is open (handle values are multiples of 4).
+DWORD OwnHandleCount()
+{
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count != 0)
+        return count;
+    constexpr UINT_PTR kHandleValueLimit = 0x20000;
+    for (UINT_PTR value = 4; value < kHandleValueLimit; value += 4) {
+        DWORD flags = 0;
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(KillProcessesByNameWine, AThousandSweepsLeaveNoHandleOpen)
+{
+    constexpr int kSweeps = 1000;
+    constexpr int kSweepsWithMatches = 10;  // each ends two stand-ins and spares one
+    basMain::KillProcessesByName(L"EXCEL.EXE");  // binds the calls before counting
+    const DWORD before = OwnHandleCount();
+
+    for (int sweep = 0; sweep < kSweeps; ++sweep) {
+        if (sweep % (kSweeps / kSweepsWithMatches) != 0) {
+            basMain::KillProcessesByName(L"EXCEL.EXE");
+            continue;
+        }
+        const StandIns standIns({L"EXCEL.EXE", L"MyExcel.exe", L"notepad.exe"});
+        ASSERT_TRUE(standins::ForeignMatches(L"EXCEL.EXE", standIns).empty());
+        basMain::KillProcessesByName(L"EXCEL.EXE");
+        ASSERT_TRUE(standIns.All()[0]->EndsWithin(5000));
+        ASSERT_TRUE(standIns.All()[1]->EndsWithin(5000));
+    }
+
+    EXPECT_EQ(OwnHandleCount(), before);
+}
+
 }  // namespace
