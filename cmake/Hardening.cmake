@@ -16,7 +16,8 @@ function(excelsweep_harden target)
     if(MSVC)
         set_target_properties(${target} PROPERTIES MSVC_RUNTIME_LIBRARY MultiThreaded)
         target_compile_options(${target} PRIVATE /Brepro)
-        target_link_options(${target} PRIVATE /DYNAMICBASE /NXCOMPAT /TSAWARE /Brepro)
+        # The manifest is our own resource; a second one from the linker would clash.
+        target_link_options(${target} PRIVATE /DYNAMICBASE /NXCOMPAT /TSAWARE /Brepro /MANIFEST:NO)
     else()
         target_compile_options(${target} PRIVATE
             -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
