@@ -88,7 +88,8 @@ void RunAndWait(std::wstring commandLine)
 
 double TaskkillSweep(int count, const standins::StandIns& others)
 {
-    return TimeSweep(count, others, [] {}, [] { RunAndWait(L"taskkill.exe /F /IM EXCEL.EXE"); });
+    return TimeSweep(
+        count, others, [] {}, [] { RunAndWait(L"taskkill.exe /F /IM EXCEL.EXE"); });
 }
 
 struct StartUp {

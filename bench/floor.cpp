@@ -25,15 +25,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"Floor";
     RegisterClassW(&windowClass);
-    const HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, L"Floor", L"Excel.exe",
-                                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 356, 314, 318, 133, nullptr,
-                                        nullptr, instance, nullptr);
-    const HWND button = CreateWindowExW(0, L"BUTTON", L"Kill Processes", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                                        BS_DEFPUSHBUTTON, 84, 16, 133, 37, window, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"STATIC", L"Use at your own risk.\rThere is no undo!", WS_CHILD | WS_VISIBLE | SS_CENTER,
-                    58, 64, 187, 31, window, nullptr, instance, nullptr);
-    const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window,
-                                     nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExW(WS_EX_DLGMODALFRAME, L"Floor", L"Excel.exe", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 356, 314,
+                        318, 133, nullptr, nullptr, instance, nullptr);
+    const HWND button =
+        CreateWindowExW(0, L"BUTTON", L"Kill Processes", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 84, 16,
+                        133, 37, window, nullptr, instance, nullptr);
+    CreateWindowExW(0, L"STATIC", L"Use at your own risk.\rThere is no undo!", WS_CHILD | WS_VISIBLE | SS_CENTER, 58,
+                    64, 187, 31, window, nullptr, instance, nullptr);
+    const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window, nullptr,
+                                     instance, nullptr);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -8,8 +8,8 @@ std::size_t AnsiToWide(const char* ansi, std::size_t length, wchar_t* wide, std:
 {
     if (length == 0)
         return 0;
-    const int written = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(length), wide,
-                                            static_cast<int>(capacity));
+    const int written =
+        MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(length), wide, static_cast<int>(capacity));
     return written > 0 ? static_cast<std::size_t>(written) : 0;
 }
 

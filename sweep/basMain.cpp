@@ -55,22 +55,19 @@ bool EndsWith(const LoweredName& image, const LoweredName& target)
            std::equal(target.chars, target.chars + target.length, image.chars + image.length - target.length);
 }
 
-std::uint64_t Ticks(const FILETIME& time)
-{
-    return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
-}
+std::uint64_t Ticks(const FILETIME& time) { return (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime; }
 
 // Whether an opened process is the one the snapshot listed. The id of a
 // process that has exited since is soon given to a new process, which was
 // created after the snapshot. A process whose creation time cannot be read
 // cannot be told apart from such a newcomer, so it counts as one.
-bool WasListed(HANDLE process, std::uint64_t snapshotTime)
+bool WasListed(HANDLE process, const FILETIME& snapshotTime)
 {
     FILETIME created{}, exited{}, kernel{}, user{};
-    return GetProcessTimes(process, &created, &exited, &kernel, &user) && Ticks(created) <= snapshotTime;
+    return GetProcessTimes(process, &created, &exited, &kernel, &user) && Ticks(created) <= Ticks(snapshotTime);
 }
 
-void TerminateListedProcess(DWORD processId, std::uint64_t snapshotTime)
+void TerminateListedProcess(DWORD processId, const FILETIME& snapshotTime)
 {
     // A process that has exited or that we may not open yields a 0 handle.
     // Terminating and closing 0 are called all the same, on purpose: they
@@ -105,7 +102,7 @@ void KillProcessesByName(std::wstring_view targetName)
     Process32First(snapshot, &entry);
     do {
         if (entry.th32ProcessID != ownProcessId && EndsWith(LowerImageName(entry), target))
-            TerminateListedProcess(entry.th32ProcessID, Ticks(snapshotTime));
+            TerminateListedProcess(entry.th32ProcessID, snapshotTime);
     } while (Process32Next(snapshot, &entry));
     CloseHandle(snapshot);
 }

@@ -49,8 +49,7 @@ bool IsZeroedBeyondSize(const PROCESSENTRY32& entry)
 
 BOOL Fetch(HANDLE snapshot, PROCESSENTRY32* entry)
 {
-    if (snapshot != kSnapshot || entry->dwSize != sizeof(PROCESSENTRY32) ||
-        nextEntry >= snapshotted.size())
+    if (snapshot != kSnapshot || entry->dwSize != sizeof(PROCESSENTRY32) || nextEntry >= snapshotted.size())
         return 0;
     const FakeProcess& process = snapshotted[nextEntry++];
     const DWORD size = entry->dwSize;
@@ -69,10 +68,7 @@ HANDLE Opened(HANDLE handle)
     return handle;
 }
 
-FILETIME ToFileTime(std::uint64_t ticks)
-{
-    return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
+FILETIME ToFileTime(std::uint64_t ticks) { return {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)}; }
 
 const FakeProcess* Find(DWORD id)
 {
@@ -115,9 +111,7 @@ BOOL Process32Next(HANDLE hSnapshot, PROCESSENTRY32* lppe)
 HANDLE OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId)
 {
     const FakeProcess* process = Find(dwProcessId);
-    const HANDLE result = process && process->canOpen
-                              ? reinterpret_cast<HANDLE>(kProcessBase + dwProcessId)
-                              : nullptr;
+    const HANDLE result = process && process->canOpen ? reinterpret_cast<HANDLE>(kProcessBase + dwProcessId) : nullptr;
     Log("OpenProcess(" + Hex(dwDesiredAccess) + ", " + std::to_string(bInheritHandle) + ", " +
         std::to_string(dwProcessId) + ") = " + Name(result));
     return Opened(result);

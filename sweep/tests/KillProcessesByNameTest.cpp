@@ -11,6 +11,7 @@
 #include <vector>
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 namespace {
@@ -20,6 +21,8 @@ namespace {
 const std::string kRecordSize = std::to_string(sizeof(void*) == 4 ? 296 : 304);
 const std::string kClockRead = "GetSystemTimePreciseAsFileTime() = " + std::to_string(kSnapshotTime);
 const std::string kCreatedBefore = "created " + std::to_string(kSnapshotTime - 1);
+
+using Log = std::vector<std::string>;  // calls as the fake logs them
 
 class KillProcessesByNameTest : public ::testing::Test {
 protected:
@@ -37,24 +40,25 @@ TEST_F(KillProcessesByNameTest, EndsEveryMatchWithExactCallsInOrder)
 
     basMain::KillProcessesByName(L"EXCEL.EXE");
 
-    EXPECT_THAT(System().calls,
-                ElementsAre("GetCurrentProcessId()",
-                            "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
-                            kClockRead,
-                            "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
-                            "Process32Next(hSnapshot)",
-                            "OpenProcess(0x001F0FFF, 0, 200) = hProcess200",
-                            "GetProcessTimes(hProcess200) = " + kCreatedBefore,
-                            "TerminateProcess(hProcess200, 0)",
-                            "CloseHandle(hProcess200)",
-                            "Process32Next(hSnapshot)",
-                            "Process32Next(hSnapshot)",
-                            "OpenProcess(0x001F0FFF, 0, 400) = hProcess400",
-                            "GetProcessTimes(hProcess400) = " + kCreatedBefore,
-                            "TerminateProcess(hProcess400, 0)",
-                            "CloseHandle(hProcess400)",
-                            "Process32Next(hSnapshot)",
-                            "CloseHandle(hSnapshot)"));
+    EXPECT_THAT(System().calls, ElementsAreArray(Log{
+                                    "GetCurrentProcessId()",
+                                    "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                                    kClockRead,
+                                    "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
+                                    "Process32Next(hSnapshot)",
+                                    "OpenProcess(0x001F0FFF, 0, 200) = hProcess200",
+                                    "GetProcessTimes(hProcess200) = " + kCreatedBefore,
+                                    "TerminateProcess(hProcess200, 0)",
+                                    "CloseHandle(hProcess200)",
+                                    "Process32Next(hSnapshot)",
+                                    "Process32Next(hSnapshot)",
+                                    "OpenProcess(0x001F0FFF, 0, 400) = hProcess400",
+                                    "GetProcessTimes(hProcess400) = " + kCreatedBefore,
+                                    "TerminateProcess(hProcess400, 0)",
+                                    "CloseHandle(hProcess400)",
+                                    "Process32Next(hSnapshot)",
+                                    "CloseHandle(hSnapshot)",
+                                }));
     EXPECT_THAT(System().ended, ElementsAre(200, 400));
     EXPECT_THAT(System().exitCodes, ElementsAre(0, 0));
 }
@@ -84,7 +88,7 @@ TEST_F(KillProcessesByNameTest, MatchesImageNamesEndingWithTheTargetInAnyCase)
         {"My Excel *32.Exe", L"EXCEL *32.EXE", true},
         {"EXCEL.EXE", L"EXCEL *32.EXE", false},
         {"EXCEL32.EXE", L"EXCEL *32.EXE", false},
-        {"\xC9XCEL.EXE", L"EXCEL.EXE", false},  // no accent folding
+        {"\xC9XCEL.EXE", L"EXCEL.EXE", false},                      // no accent folding
         {std::string(251, 'A') + "EXCEL.EXE", L"EXCEL.EXE", true},  // all 260 bytes, no NUL
     };
     for (const MatchCase& c : cases) {
@@ -136,13 +140,14 @@ TEST_F(KillProcessesByNameTest, FailedSnapshotMakesOnePassOverTheZeroedRecordAnd
 
     basMain::KillProcessesByName(L"EXCEL.EXE");
 
-    EXPECT_THAT(System().calls,
-                ElementsAre("GetCurrentProcessId()",
-                            "CreateToolhelp32Snapshot(2, 0) = INVALID_HANDLE_VALUE",
-                            kClockRead,
-                            "Process32First(INVALID_HANDLE_VALUE, dwSize " + kRecordSize + ", zeroed)",
-                            "Process32Next(INVALID_HANDLE_VALUE)",
-                            "CloseHandle(INVALID_HANDLE_VALUE)"));
+    EXPECT_THAT(System().calls, ElementsAreArray(Log{
+                                    "GetCurrentProcessId()",
+                                    "CreateToolhelp32Snapshot(2, 0) = INVALID_HANDLE_VALUE",
+                                    kClockRead,
+                                    "Process32First(INVALID_HANDLE_VALUE, dwSize " + kRecordSize + ", zeroed)",
+                                    "Process32Next(INVALID_HANDLE_VALUE)",
+                                    "CloseHandle(INVALID_HANDLE_VALUE)",
+                                }));
 }
 
 TEST_F(KillProcessesByNameTest, FailedFirstFetchMakesOnePassOverTheZeroedRecord)
@@ -150,13 +155,14 @@ TEST_F(KillProcessesByNameTest, FailedFirstFetchMakesOnePassOverTheZeroedRecord)
     // An empty snapshot: the first fetch fails and leaves the record as it was.
     basMain::KillProcessesByName(L"EXCEL.EXE");
 
-    EXPECT_THAT(System().calls,
-                ElementsAre("GetCurrentProcessId()",
-                            "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
-                            kClockRead,
-                            "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
-                            "Process32Next(hSnapshot)",
-                            "CloseHandle(hSnapshot)"));
+    EXPECT_THAT(System().calls, ElementsAreArray(Log{
+                                    "GetCurrentProcessId()",
+                                    "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                                    kClockRead,
+                                    "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
+                                    "Process32Next(hSnapshot)",
+                                    "CloseHandle(hSnapshot)",
+                                }));
 }
 
 TEST_F(KillProcessesByNameTest, ProcessThatCannotBeOpenedIsPassedOver)
@@ -165,21 +171,22 @@ TEST_F(KillProcessesByNameTest, ProcessThatCannotBeOpenedIsPassedOver)
 
     basMain::KillProcessesByName(L"EXCEL.EXE");
 
-    EXPECT_THAT(System().calls,
-                ElementsAre("GetCurrentProcessId()",
-                            "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
-                            kClockRead,
-                            "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
-                            "OpenProcess(0x001F0FFF, 0, 20) = 0",
-                            "TerminateProcess(0, 0)",
-                            "CloseHandle(0)",
-                            "Process32Next(hSnapshot)",
-                            "OpenProcess(0x001F0FFF, 0, 30) = hProcess30",
-                            "GetProcessTimes(hProcess30) = " + kCreatedBefore,
-                            "TerminateProcess(hProcess30, 0)",
-                            "CloseHandle(hProcess30)",
-                            "Process32Next(hSnapshot)",
-                            "CloseHandle(hSnapshot)"));
+    EXPECT_THAT(System().calls, ElementsAreArray(Log{
+                                    "GetCurrentProcessId()",
+                                    "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                                    kClockRead,
+                                    "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
+                                    "OpenProcess(0x001F0FFF, 0, 20) = 0",
+                                    "TerminateProcess(0, 0)",
+                                    "CloseHandle(0)",
+                                    "Process32Next(hSnapshot)",
+                                    "OpenProcess(0x001F0FFF, 0, 30) = hProcess30",
+                                    "GetProcessTimes(hProcess30) = " + kCreatedBefore,
+                                    "TerminateProcess(hProcess30, 0)",
+                                    "CloseHandle(hProcess30)",
+                                    "Process32Next(hSnapshot)",
+                                    "CloseHandle(hSnapshot)",
+                                }));
     EXPECT_THAT(System().ended, ElementsAre(30));
 }
 
@@ -211,8 +218,8 @@ TEST_F(KillProcessesByNameTest, EndsOnlyAProcessCreatedNoLaterThanTheSnapshot)
 
         basMain::KillProcessesByName(L"EXCEL.EXE");
 
-        const std::vector<kernel32::DWORD> expected = c.ends ? std::vector<kernel32::DWORD>{20, 30}
-                                                             : std::vector<kernel32::DWORD>{30};
+        const std::vector<kernel32::DWORD> expected =
+            c.ends ? std::vector<kernel32::DWORD>{20, 30} : std::vector<kernel32::DWORD>{30};
         EXPECT_EQ(System().ended, expected);
         EXPECT_THAT(System().openHandles, IsEmpty());
     }
@@ -226,16 +233,17 @@ TEST_F(KillProcessesByNameTest, ANewcomerHoldingAListedIdIsClosedWithoutBeingEnd
 
     basMain::KillProcessesByName(L"EXCEL.EXE");
 
-    EXPECT_THAT(System().calls,
-                ElementsAre("GetCurrentProcessId()",
-                            "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
-                            kClockRead,
-                            "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
-                            "OpenProcess(0x001F0FFF, 0, 20) = hProcess20",
-                            "GetProcessTimes(hProcess20) = created " + std::to_string(kSnapshotTime + 1),
-                            "CloseHandle(hProcess20)",
-                            "Process32Next(hSnapshot)",
-                            "CloseHandle(hSnapshot)"));
+    EXPECT_THAT(System().calls, ElementsAreArray(Log{
+                                    "GetCurrentProcessId()",
+                                    "CreateToolhelp32Snapshot(2, 0) = hSnapshot",
+                                    kClockRead,
+                                    "Process32First(hSnapshot, dwSize " + kRecordSize + ", zeroed)",
+                                    "OpenProcess(0x001F0FFF, 0, 20) = hProcess20",
+                                    "GetProcessTimes(hProcess20) = created " + std::to_string(kSnapshotTime + 1),
+                                    "CloseHandle(hProcess20)",
+                                    "Process32Next(hSnapshot)",
+                                    "CloseHandle(hSnapshot)",
+                                }));
 }
 
 TEST_F(KillProcessesByNameTest, SparesTheCallingProcessAndWalksOnPastIt)

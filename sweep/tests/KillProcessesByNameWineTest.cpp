@@ -72,7 +72,7 @@ DWORD OwnHandleCount()
 TEST(KillProcessesByNameWine, AThousandSweepsLeaveNoHandleOpen)
 {
     constexpr int kSweeps = 1000;
-    constexpr int kSweepsWithMatches = 10;  // each ends two stand-ins and spares one
+    constexpr int kSweepsWithMatches = 10;       // each ends two stand-ins and spares one
     basMain::KillProcessesByName(L"EXCEL.EXE");  // binds the calls before counting
     const DWORD before = OwnHandleCount();
 

@@ -65,10 +65,7 @@ Program::Program(const std::wstring& imageName)
     window_ = WaitForWindow(process_->Id());
 }
 
-HWND Program::Control(const wchar_t* className) const
-{
-    return FindWindowExW(window_, nullptr, className, nullptr);
-}
+HWND Program::Control(const wchar_t* className) const { return FindWindowExW(window_, nullptr, className, nullptr); }
 
 void Program::Activate() const
 {

@@ -10,8 +10,8 @@ std::wstring NewTempFolder()
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int counter = 0;
-    const std::wstring folder = std::wstring(temp) + L"excelsweep-" + std::to_wstring(GetCurrentProcessId()) +
-                                L"-" + std::to_wstring(++counter) + L"\\";
+    const std::wstring folder = std::wstring(temp) + L"excelsweep-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                std::to_wstring(++counter) + L"\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
@@ -27,9 +27,7 @@ std::wstring OwnFolder()
 }
 
 StandIn::StandIn(std::wstring imageName, const std::wstring& folder)
-    : imageName_(std::move(imageName)),
-      file_(OwnFolder() + L"standin.exe", folder + imageName_),
-      process_(file_.Path())
+    : imageName_(std::move(imageName)), file_(OwnFolder() + L"standin.exe", folder + imageName_), process_(file_.Path())
 {
 }
 

@@ -24,7 +24,7 @@ public:
 
 private:
     std::wstring imageName_;
-    CopiedFile file_;        // declared first: it goes after the process has ended
+    CopiedFile file_;  // declared first: it goes after the process has ended
     ChildProcess process_;
 };
 
@@ -51,8 +51,7 @@ bool EndsWithIgnoringCase(const std::wstring& imageName, const std::wstring& tar
 
 // Running processes that a sweep for `target` would end but that the test did
 // not start (other than `exceptId`). A destructive test must find none.
-std::vector<std::wstring> ForeignMatches(const std::wstring& target, const StandIns& ours,
-                                         DWORD exceptId = 0);
+std::vector<std::wstring> ForeignMatches(const std::wstring& target, const StandIns& ours, DWORD exceptId = 0);
 
 // The folder of the running test executable, with a trailing backslash.
 std::wstring OwnFolder();

@@ -120,10 +120,7 @@ void Form::Unload()
         DestroyWindow(window_);
 }
 
-void Form::SetCaption(int controlId, const wchar_t* caption)
-{
-    SetDlgItemTextW(window_, controlId, caption);
-}
+void Form::SetCaption(int controlId, const wchar_t* caption) { SetDlgItemTextW(window_, controlId, caption); }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -135,8 +132,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         ++openForms;  // from here on, WM_NCDESTROY comes whatever happens
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->OnMessage(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
+    return form != nullptr ? form->OnMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -182,8 +178,8 @@ bool Form::OnCreate()
     if (!CreateControls())
         return false;
     AttachToolTips();
-    const HANDLE icon = LoadImageW(Instance(), MAKEINTRESOURCEW(description_.iconId), IMAGE_ICON, 0, 0,
-                                   LR_DEFAULTSIZE | LR_SHARED);
+    const HANDLE icon =
+        LoadImageW(Instance(), MAKEINTRESOURCEW(description_.iconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     ApplyDpi(DpiOf(window_));
@@ -209,8 +205,8 @@ void Form::AttachToolTips()
         if (control.toolTip == nullptr)
             continue;
         if (toolTips_ == nullptr)
-            toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                        0, window_, nullptr, Instance(), nullptr);
+            toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                        window_, nullptr, Instance(), nullptr);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -246,8 +242,7 @@ void Form::SizeAndCentre()
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
     SetWindowPos(window_, nullptr, CentredStart(work.left, work.right - work.left, width),
-                 CentredStart(work.top, work.bottom - work.top, height), width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 CentredStart(work.top, work.bottom - work.top, height), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::OnDpiChanged(int dpi, const RECT& suggested)

@@ -27,9 +27,9 @@ struct ControlDescription {
     int id;
     const wchar_t* caption;
     TwipRect bounds;
-    bool isDefault = false;           // a button that Enter presses
+    bool isDefault = false;  // a button that Enter presses
     const wchar_t* toolTip = nullptr;
-    bool centred = false;             // a label's text alignment
+    bool centred = false;  // a label's text alignment
     Color foreColor = kSystemTextColor;
 };
 
@@ -103,10 +103,10 @@ private:
     const ControlDescription* DefaultButton() const;
 
     const FormDescription& description_;
-    HWND owner_ = nullptr;      // hidden: an owned window gets no taskbar button
+    HWND owner_ = nullptr;  // hidden: an owned window gets no taskbar button
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
-    HWND focus_ = nullptr;      // the control to give the focus back to
+    HWND focus_ = nullptr;  // the control to give the focus back to
     Font font_;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     bool highContrast_ = false;
