@@ -1,5 +1,6 @@
-# Which Wine loader runs the Windows programs of an architecture, and whether
-# this machine can run it. Sourced by the session and the scripts.
+# Which Wine loader runs the Windows programs of an architecture, whether this
+# machine can run it, and where that architecture's executable ships. Sourced
+# by the session and the scripts.
 #
 # Debian's `wine` (and wineboot, regedit, winepath, which go through it) picks
 # the 32-bit loader whenever it is installed, even on a machine whose kernel
@@ -36,4 +37,10 @@ wine_can_run() {
     output=$(head -n 1 <<<"$output")
     echo "its loader $loader does not start (${output##*: })"
     return 1
+}
+
+# shipped_exe DIST_ROOT x86|x64: the executable's path. x86, the product, is
+# at the root of the folder; x64 beside it in x64/.
+shipped_exe() {
+    if [ "$2" = x86 ]; then echo "$1/ExcelSweep.exe"; else echo "$1/$2/ExcelSweep.exe"; fi
 }
